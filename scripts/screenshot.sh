@@ -14,7 +14,15 @@ Xvfb "$DISPLAY" -screen 0 1280x720x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $app $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
 sleep 1
-HOME="$work" "$work/vantaro" &
+# A small collection to look at: sparse files, so the sizes are real ones.
+films="$work/home/Film"
+mkdir -p "$films/Saghe/Il Signore degli Anelli" "$films/Da vedere"
+for f in "Alien (1979).avi:734003200" "Blade Runner - CD1.avi:702545920" "Blade Runner - CD2.avi:699400192" \
+         "C'era una volta il West.avi:1468006400" "La dolce vita [DVD].avi:4508876800" "Metropolis.avi:524288000" \
+         "Nuovo Cinema Paradiso.avi:1073741824" "Otto e mezzo.avi:786432000"; do
+  truncate -s "${f##*:}" "$films/${f%:*}"
+done
+HOME="$work/home/Film" "$work/vantaro" &
 app=$!
 for _ in $(seq 50); do
   win=$(xdotool search --name "Vantaro - Quadrel" 2>/dev/null | head -n1 || true)

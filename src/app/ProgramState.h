@@ -3,8 +3,12 @@
 // the whole run. One object, owned by the main window and passed by
 // reference to whatever reads or writes it; the CLI and the tests make their
 // own. Each table is declared by the module that owns it.
+#include <array>
 #include <cstdint>
 #include <string>
+
+#include "archive/FilmArchive.h"
+#include "selection/SelectionTypes.h"
 
 namespace vt {
 
@@ -14,12 +18,20 @@ struct ProgramState {
     std::string FilmsFile;     // archive folder + "/films.txt"
     std::string CoversFolder;  // archive folder + "/copertine/", empty when missing
     std::string PostersFolder; // archive folder + "/locandine/", empty when missing
+    // The film archive (slot 0 holds the count) and its user name; both are
+    // replaced only by a load that read the whole films.txt. The type is
+    // written qualified because the member carries the same name.
+    vt::FilmArchive FilmArchive;
+    std::string ArchiveUser; // empty before the first load
     bool FormShown = false;
 
+    std::array<FileItem, kFileSlots> FileItems{}; // entries 0..FileCount-1 in use
     std::int32_t FileCount = 0;
     std::int64_t TotalBytes = 0;
     std::int64_t FolderBytes = 0;
+    std::array<DestItem, kDestSlots> DestItems{}; // entries 0..DestCount-1 in use
     std::int32_t DestCount = 0;
+    bool FolderWalkRunning = false; // AddSelectedFiles is running (its walk hands out event turns)
 
     bool CopyRunning = false;
     std::int64_t CopiedBytes = 0;

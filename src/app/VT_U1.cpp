@@ -1,6 +1,7 @@
 #include "app/VT_U1.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -20,6 +21,9 @@
 #include "media/VT_U_LISTHD.h"
 #include "rename/VT_U_AUTOREN.h"
 #include "rename/VT_U_REN.h"
+#include "selection/CopyList.h"
+#include "selection/DestList.h"
+#include "selection/FolderCreation.h"
 #include "platform/Error.h"
 #include "platform/Files.h"
 #include "platform/qt/Icons.h"
@@ -68,6 +72,7 @@ TForm1::TForm1(UiServices& ui, std::string programFolder, QWidget* parent) : QWi
     BuildBottomBar();
     BuildMenus();
     ConnectSettingHandlers();
+    ConnectSelectionHandlers();
 
     auto* main = new QVBoxLayout(this);
     main->setContentsMargins(2, 2, 2, 2);
@@ -175,7 +180,7 @@ void TForm1::BuildSelectionTab()
     listRow->addWidget(CLEARNAMES);
     listRow->addStretch(1);
     LBNUM = MakeLabel(Panel3, QStringLiteral("0"), QStringLiteral("LBNUM"));
-    LBDIM = MakeLabel(Panel3, QStringLiteral("0  B"), QStringLiteral("LBDIM"));
+    LBDIM = MakeLabel(Panel3, QString(), QStringLiteral("LBDIM"));
     listRow->addWidget(Pair(Panel3, QStringLiteral("Files : "), LBNUM));
     listRow->addSpacing(12);
     listRow->addWidget(Pair(Panel3, QStringLiteral("Dim. : "), LBDIM));
@@ -216,7 +221,7 @@ void TForm1::BuildCopyTab()
     auto* top = new QHBoxLayout;
     auto* counters = new QGridLayout;
     NFDC = MakeLabel(TabSheet2, QStringLiteral("0"), QStringLiteral("NFDC"));
-    MBDC = MakeLabel(TabSheet2, QStringLiteral("0  B"), QStringLiteral("MBDC"));
+    MBDC = MakeLabel(TabSheet2, QString(), QStringLiteral("MBDC"));
     TPASSATO = MakeLabel(TabSheet2, QStringLiteral("0:00:00"), QStringLiteral("TPASSATO"));
     counters->addWidget(new QLabel(QStringLiteral("Files da copiare : "), TabSheet2), 0, 0, Qt::AlignRight);
     counters->addWidget(NFDC, 0, 1);
@@ -368,7 +373,8 @@ void TForm1::BuildSettingTab()
     // The design chooses no item and only shows the text "Nessuno".
     CBXTIPOCONTR->setPlaceholderText(QStringLiteral("Nessuno"));
     CBXTIPOCONTR->setCurrentIndex(-1);
-    g5->addWidget(CBXTIPOCONTR, 3, 0);
+    CBXTIPOCONTR->setMinimumWidth(220);
+    g5->addWidget(CBXTIPOCONTR, 3, 0, Qt::AlignLeft);
     g5->setColumnStretch(0, 1);
     v5->addWidget(GroupBox5);
     GroupBox6 = new QGroupBox(QStringLiteral("   Controlla anche...   "), TabSheet5);
@@ -701,6 +707,99 @@ void TForm1::Giu1Click() { ApplyPlacement(WindowPlacement::BottomHalf); }
 void TForm1::Full1Click() { ApplyPlacement(WindowPlacement::Full); }
 
 void TForm1::SBUP1LClick() { SLV1->GoUp(1); }
+
+void TForm1::closeEvent(QCloseEvent* e)
+{
+    // A folder walk still running ends with the window.
+    state_.StopRequested = true;
+    QWidget::closeEvent(e);
+}
+
+// ------------------------------------------------------------------ copy list
+
+void TForm1::ConnectSelectionHandlers()
+{
+    connect(ADDNAMES, &QToolButton::clicked, this, [this] { Guard([&] { ADDNAMESClick(); }); });
+    connect(SBREMOVE, &QToolButton::clicked, this, [this] { Guard([&] { SBREMOVEClck(); }); });
+    connect(CLEARNAMES, &QToolButton::clicked, this, [this] { Guard([&] { CLEARNAMESClic(); }); });
+    connect(ADDDEST, &QToolButton::clicked, this, [this] { Guard([&] { ADDDESTClick(); }); });
+    connect(REMDEST, &QToolButton::clicked, this, [this] { Guard([&] { REMDESTClick(); }); });
+    connect(SpeedButton1, &QToolButton::clicked, this, [this] { Guard([&] { SpeedButton1Click(); }); });
+    connect(SLV1, &ShellList::FillComplete, this, [this] { Guard([&] { SLV1FillComplete(); }); });
+    connect(creacartella1, &QAction::triggered, this, [this] { Guard([&] { creacartella1Click(); }); });
+    connect(CreaCartellaconDatacorrente1, &QAction::triggered, this,
+            [this] { Guard([&] { CreaCartellaconDatacorrente1Click(); }); });
+}
+
+void TForm1::ShowWalkPath(const std::string& path) { Label4->setText(PathToQ(path)); }
+
+void TForm1::ADDNAMESClick()
+{
+    AddFilesOptions opt{CBVERINFILE->isChecked(), [this](const std::string& p) { ShowWalkPath(p); }};
+    if (AddSelectedFiles(state_, *SLV1, ui_, opt))
+        ShowFileList();
+}
+
+void TForm1::SBREMOVEClck()
+{
+    RemoveSelected(state_, SelectedRows(LISTANOMI));
+    ShowFileList();
+}
+
+void TForm1::CLEARNAMESClic()
+{
+    ClearList(state_);
+    ShowFileList();
+}
+
+void TForm1::ShowFileList()
+{
+    FileListView v = BuildFileListView(state_, ItalianFormat());
+    const QList<QIcon> files = ImageList3();
+    FillListView(LISTANOMI, v.listaNomi, files);
+    FillListView(LISTASORG, v.listaSorg, files, ImageList2());
+    if (v.selectFirstRow && LISTANOMI->topLevelItemCount() > 0)
+        LISTANOMI->topLevelItem(0)->setSelected(true);
+    LBNUM->setText(ToQ(v.lbNum));
+    NFDC->setText(ToQ(v.nfdc));
+    LBDIM->setText(ToQ(v.lbDim));
+    MBDC->setText(ToQ(v.mbdc));
+    ShowDestList();
+}
+
+void TForm1::ShowDestList()
+{
+    DestListView v = BuildDestListView(state_, MINMB->value(), ItalianFormat());
+    const QList<QIcon> marks = ImageList1();
+    FillListView(LDEST2, v.ldest2, marks);
+    FillListView(LDEST, v.ldest, marks, ImageList2());
+}
+
+void TForm1::SLV1FillComplete() { LBDFREE->setText(ToQ(FreeSpaceText(SLV1->FolderPath(), ItalianFormat()))); }
+
+void TForm1::ADDDESTClick()
+{
+    AddDestOptions opt;
+    opt.verifyInDest = CBVERINDEST->isChecked();
+    if (AddDestination(state_, SLV1->FolderPath(), ui_, opt))
+        ShowDestList();
+}
+
+void TForm1::REMDESTClick()
+{
+    RemoveSelectedDests(state_, SelectedRows(LDEST2));
+    ShowFileList();
+}
+
+void TForm1::SpeedButton1Click()
+{
+    ClearDests(state_);
+    ShowDestList();
+}
+
+void TForm1::creacartella1Click() { ReportNewFolder(SLV1->CreateNewFolder(true), ui_); }
+
+void TForm1::CreaCartellaconDatacorrente1Click() { CreateDateFolder(SLV1->FolderPath(), Now(), ui_); }
 
 // ------------------------------------------------------------------ program
 

@@ -69,6 +69,19 @@ public:
     void Full1Click();
     void SBUP1LClick();
 
+    // ---- copy list, destination list, folder creation
+    void ADDNAMESClick();
+    void SBREMOVEClck();
+    void CLEARNAMESClic();
+    void ShowFileList();
+    void ShowDestList();
+    void SLV1FillComplete();
+    void ADDDESTClick();
+    void REMDESTClick();
+    void SpeedButton1Click();
+    void creacartella1Click();
+    void CreaCartellaconDatacorrente1Click();
+
     // The options of the "Setting" tab as plain values, and back.
     SettingsValues CollectSettings() const;
     // Applies lines 1..linesApplied of `v` to the controls.
@@ -174,6 +187,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
 
 private:
     void BuildSelectionTab();
@@ -182,6 +196,8 @@ private:
     void BuildBottomBar();
     void BuildMenus();
     void ConnectSettingHandlers();
+    void ConnectSelectionHandlers();
+    void ShowWalkPath(const std::string& path);
     void ApplyPlacement(WindowPlacement p);
     void SetArchivePathsFromEdit();
     // Runs a handler inside the error guard.

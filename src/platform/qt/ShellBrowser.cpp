@@ -205,9 +205,9 @@ ShellList::ShellList(QWidget* parent) : QTreeView(parent)
     setSortingEnabled(false);
     header()->setStretchLastSection(false);
     header()->setSectionsClickable(false);
-    header()->resizeSection(ShellListModel::ColName, 260);
-    header()->resizeSection(ShellListModel::ColSize, 90);
-    header()->resizeSection(ShellListModel::ColType, 130);
+    header()->resizeSection(ShellListModel::ColName, 220);
+    header()->resizeSection(ShellListModel::ColSize, 95);
+    header()->resizeSection(ShellListModel::ColType, 100);
     header()->resizeSection(ShellListModel::ColDate, 120);
     // The selection stays as visible when the list loses the focus.
     QPalette pal = palette();

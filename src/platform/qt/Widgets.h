@@ -6,6 +6,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 #include <string>
+#include <vector>
 
 namespace vt {
 
@@ -40,5 +41,18 @@ QToolButton* MakeSpeedButton(QWidget* parent, const QString& objectName, const Q
 
 // A report-style list view with grid lines and whole-row selection.
 QTreeWidget* MakeListView(QWidget* parent, const QString& objectName, const QStringList& columns, bool multiSelect);
+
+// Rebuilds a list view from rows of the core: caption, sub-items, the
+// small image (from `smallImages`) and the state image (from
+// `stateImages`), drawn side by side as a list view with state images does.
+// Names are shown through the file-name codec.
+struct ListRow;
+void FillListView(QTreeWidget* view, const std::vector<ListRow>& rows, const QList<QIcon>& smallImages,
+                  const QList<QIcon>& stateImages = {});
+// Changes the state image of one row of a list filled by FillListView.
+void SetRowStateImage(QTreeWidget* view, int row, int stateIndex, const QList<QIcon>& smallImages,
+                      const QList<QIcon>& stateImages);
+// Rows of the list view that are selected, in order.
+std::vector<int> SelectedRows(const QTreeWidget* view);
 
 } // namespace vt
