@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "app/Version.h"
+#include "archive/FilmArchive.h"
 #include "archive/VT_U_DETT_DB.h"
 #include "archive/VT_U_LISTDB.h"
 #include "media/VT_U_LISTHD.h"
@@ -73,6 +74,7 @@ TForm1::TForm1(UiServices& ui, std::string programFolder, QWidget* parent) : QWi
     BuildMenus();
     ConnectSettingHandlers();
     ConnectSelectionHandlers();
+    ConnectArchiveHandlers();
 
     auto* main = new QVBoxLayout(this);
     main->setContentsMargins(2, 2, 2, 2);
@@ -556,19 +558,9 @@ void TForm1::FormCreate()
     if (!RunGuarded(ui_, [&] { ReadSettings(); }))
         return;
     // 9 to 11. Archive paths.
-    SetArchivePathsFromEdit();
-}
-
-void TForm1::SetArchivePathsFromEdit()
-{
-    const std::string& folder = EDDBPOS->Path();
-    state_.FilmsFile = folder + PathDelim + "films.txt";
-    state_.CoversFolder = folder + PathDelim + "copertine" + PathDelim;
-    if (!DirectoryExists(state_.CoversFolder))
-        state_.CoversFolder.clear();
-    state_.PostersFolder = folder + PathDelim + "locandine" + PathDelim;
-    if (!DirectoryExists(state_.PostersFolder))
-        state_.PostersFolder.clear();
+    SetArchivePaths(state_, EDDBPOS->Path());
+    // 12. The film archive.
+    Guard([&] { LoadFilmArchive(); });
 }
 
 void TForm1::FormShow() { state_.FormShown = true; }
@@ -795,6 +787,46 @@ void TForm1::SpeedButton1Click()
 {
     ClearDests(state_);
     ShowDestList();
+}
+
+// ------------------------------------------------------------------ archive
+
+void TForm1::ConnectArchiveHandlers()
+{
+    connect(SBDBPOS, &QToolButton::clicked, this, [this] { Guard([&] { SBDBPOSClick(); }); });
+    connect(SBDBREFR, &QToolButton::clicked, this, [this] { Guard([&] { SBDBREFRClick(); }); });
+}
+
+void TForm1::LoadFilmArchive()
+{
+    // The title buttons follow whether films.txt is there; a load that
+    // fails keeps the previous archive and its hint.
+    const bool found = FileExists(state_.FilmsFile);
+    SBDBSTAT->setEnabled(found);
+    SBDBLIST->setEnabled(found);
+    SBDBSTAT->setToolTip(found ? ToQ(ArchiveStatusHint(state_)) : QString());
+    if (!found)
+        return;
+    vt::LoadFilmArchive(state_);
+    SBDBSTAT->setToolTip(ToQ(ArchiveStatusHint(state_)));
+}
+
+void TForm1::SBDBPOSClick()
+{
+    const std::string& current = EDDBPOS->Path();
+    FD1->SetFolder(!current.empty() && DirectoryExists(current) ? current : state_.ProgramFolder);
+    if (!FD1->Execute())
+        return;
+    EDDBPOS->SetPath(FD1->SelectedFolder());
+    SBSAVE->setEnabled(true);
+}
+
+void TForm1::SBDBREFRClick()
+{
+    if (EDDBPOS->Path().empty())
+        return;
+    SetArchivePaths(state_, EDDBPOS->Path());
+    LoadFilmArchive();
 }
 
 void TForm1::creacartella1Click() { ReportNewFolder(SLV1->CreateNewFolder(true), ui_); }

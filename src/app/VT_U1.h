@@ -82,6 +82,11 @@ public:
     void creacartella1Click();
     void CreaCartellaconDatacorrente1Click();
 
+    // ---- film archive
+    void LoadFilmArchive();
+    void SBDBPOSClick();
+    void SBDBREFRClick();
+
     // The options of the "Setting" tab as plain values, and back.
     SettingsValues CollectSettings() const;
     // Applies lines 1..linesApplied of `v` to the controls.
@@ -197,9 +202,9 @@ private:
     void BuildMenus();
     void ConnectSettingHandlers();
     void ConnectSelectionHandlers();
+    void ConnectArchiveHandlers();
     void ShowWalkPath(const std::string& path);
     void ApplyPlacement(WindowPlacement p);
-    void SetArchivePathsFromEdit();
     // Runs a handler inside the error guard.
     template <class F>
     void Guard(F&& f)

@@ -86,7 +86,8 @@ TEST_F(MainWindowTest, FirstStartShowsTheDesignAndWritesTheDefaults)
     EXPECT_EQ(f.CBXTIPOCONTR->currentIndex(), -1);
     EXPECT_EQ(f.CBXTIPOCONTR->placeholderText(), "Nessuno");
     EXPECT_EQ(f.MINMB->text(), "10");
-    EXPECT_EQ(f.SBDBSTAT->toolTip(), "Esegui controllo titoli su DataBase");
+    EXPECT_EQ(f.SBMAPDISK->toolTip(), "Funzioni su Media Titoli");
+    EXPECT_TRUE(f.SBDBSTAT->toolTip().isEmpty()); // no films.txt: no hint
 
     // The settings file is written with the first-start values.
     ASSERT_TRUE(FileExists(dir + "VT_CFG.cfg"));
