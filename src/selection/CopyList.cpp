@@ -271,28 +271,12 @@ bool AddSelectedFiles(ProgramState& state, const ShellRows& rows, UiServices& ui
 
 void RemoveSelected(ProgramState& state, const std::vector<int>& selectedRows)
 {
-    std::vector<bool> drop(static_cast<std::size_t>(state.FileCount), false);
-    for (int r : selectedRows)
-        if (r >= 0 && r < state.FileCount)
-            drop[static_cast<std::size_t>(r)] = true;
-    int kept = 0;
-    for (int i = 0; i < state.FileCount; ++i) {
-        if (drop[static_cast<std::size_t>(i)])
-            continue;
-        if (kept != i)
-            state.FileItems[static_cast<std::size_t>(kept)] = std::move(state.FileItems[static_cast<std::size_t>(i)]);
-        ++kept;
-    }
-    for (int i = kept; i < state.FileCount; ++i)
-        state.FileItems[static_cast<std::size_t>(i)] = FileItem{};
-    state.FileCount = kept;
+    RemoveTableRows(state.FileItems, state.FileCount, selectedRows);
 }
 
 void ClearList(ProgramState& state)
 {
-    for (int i = 0; i < state.FileCount; ++i)
-        state.FileItems[static_cast<std::size_t>(i)] = FileItem{};
-    state.FileCount = 0;
+    ClearTable(state.FileItems, state.FileCount);
     state.TotalBytes = 0;
 }
 

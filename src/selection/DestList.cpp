@@ -41,29 +41,10 @@ bool AddDestination(ProgramState& state, const std::string& folder, UiServices& 
 
 void RemoveSelectedDests(ProgramState& state, const std::vector<int>& selectedRows)
 {
-    std::vector<bool> drop(static_cast<std::size_t>(state.DestCount), false);
-    for (int r : selectedRows)
-        if (r >= 0 && r < state.DestCount)
-            drop[static_cast<std::size_t>(r)] = true;
-    int kept = 0;
-    for (int i = 0; i < state.DestCount; ++i) {
-        if (drop[static_cast<std::size_t>(i)])
-            continue;
-        if (kept != i)
-            state.DestItems[static_cast<std::size_t>(kept)] = std::move(state.DestItems[static_cast<std::size_t>(i)]);
-        ++kept;
-    }
-    for (int i = kept; i < state.DestCount; ++i)
-        state.DestItems[static_cast<std::size_t>(i)] = DestItem{};
-    state.DestCount = kept;
+    RemoveTableRows(state.DestItems, state.DestCount, selectedRows);
 }
 
-void ClearDests(ProgramState& state)
-{
-    for (int i = 0; i < state.DestCount; ++i)
-        state.DestItems[static_cast<std::size_t>(i)] = DestItem{};
-    state.DestCount = 0;
-}
+void ClearDests(ProgramState& state) { ClearTable(state.DestItems, state.DestCount); }
 
 bool HasEnoughSpace(const DestItem& dest, double minMB, std::int64_t totalBytes)
 {
