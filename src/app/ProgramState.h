@@ -6,8 +6,12 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "archive/FilmArchive.h"
+#include "archive/TitleCheck.h"
+#include "media/AviHeader.h"
+#include "media/MediaTitles.h"
 #include "selection/SelectionTypes.h"
 
 namespace vt {
@@ -31,15 +35,25 @@ struct ProgramState {
     std::int64_t FolderBytes = 0;
     std::array<DestItem, kDestSlots> DestItems{}; // entries 0..DestCount-1 in use
     std::int32_t DestCount = 0;
-    bool FolderWalkRunning = false; // AddSelectedFiles is running (its walk hands out event turns)
+    // A folder walk is running: AddSelectedFiles or the media scan (both hand
+    // out event turns; a second walk is refused meanwhile).
+    bool FolderWalkRunning = false;
 
     bool CopyRunning = false;
     std::int64_t CopiedBytes = 0;
+    std::uint32_t CopyTimer = 0; // the copy job's stopwatch: its start tick
     bool StopRequested = false;
 
     std::string MediaPath;
     bool MediaScanRunning = false;
     std::int32_t MediaPixels = 0;
+    TAviHeader AviHeader;                  // the last header read
+    std::vector<TMediaTitle> MediaTitles;  // the last medium scanned, in the list's order
+    MediaSortState MediaSort;              // the list's sort, kept for the whole run
+
+    // The last title check's differing titles, shown by the comparison window.
+    std::vector<ComparisonRow> ComparisonRows;
+    CheckMode LastCheckMode = CheckMode::Archive;
 };
 
 } // namespace vt

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -17,8 +18,11 @@
 
 #include "app/Version.h"
 #include "archive/FilmArchive.h"
+#include "archive/TitleKey.h"
 #include "archive/VT_U_DETT_DB.h"
 #include "archive/VT_U_LISTDB.h"
+#include "media/MediaScan.h"
+#include "media/SelectionInfo.h"
 #include "media/VT_U_LISTHD.h"
 #include "rename/VT_U_AUTOREN.h"
 #include "rename/VT_U_REN.h"
@@ -75,6 +79,8 @@ TForm1::TForm1(UiServices& ui, std::string programFolder, QWidget* parent) : QWi
     ConnectSettingHandlers();
     ConnectSelectionHandlers();
     ConnectArchiveHandlers();
+    ConnectTitleCheckHandlers();
+    ConnectMediaHandlers();
 
     auto* main = new QVBoxLayout(this);
     main->setContentsMargins(2, 2, 2, 2);
@@ -789,6 +795,148 @@ void TForm1::SpeedButton1Click()
     ShowDestList();
 }
 
+// ------------------------------------------------------------------ title check
+
+void TForm1::ConnectTitleCheckHandlers()
+{
+    connect(SBDBSTAT, &QToolButton::clicked, this, [this] { Guard([&] { SBDBSTATClick(CheckMode::Archive); }); });
+    connect(PUMHDTEST, &QAction::triggered, this, [this] { Guard([&] { SBDBSTATClick(CheckMode::Media); }); });
+    connect(SBDBLIST, &QToolButton::clicked, this, [this] { Guard([&] { SBDBLISTClick(); }); });
+    connect(SBREN, &QToolButton::clicked, this, [this] { Guard([&] { SBRENClick(); }); });
+    connect(SBRENWIZ, &QToolButton::clicked, this, [this] { Guard([&] { SBRENWIZClick(); }); });
+    connect(SLV1, &ShellList::DblClickOpen, this,
+            [this](int row, bool& handled) { Guard([&] { SLV1DblClickOpen(row, handled); }); });
+}
+
+void TForm1::SBDBSTATClick(CheckMode mode)
+{
+    // The check hands the event loop turns: a second press meanwhile is
+    // refused.
+    if (titleCheckRunning_) {
+        ui_.Beep();
+        return;
+    }
+    titleCheckRunning_ = true;
+    struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{titleCheckRunning_};
+    Form3->SetUpForMode(mode);
+    TitleCheckOptions opt{CBXTIPOCONTR->currentIndex(), CBDBDATAF->isChecked(), CBDBDIMF->isChecked(),
+                          CBDBRIS->isChecked()};
+    ComparisonSink sink{[&] {
+                            state_.ComparisonRows.clear();
+                            state_.LastCheckMode = mode;
+                            Form3->LISTATITDB->clear();
+                        },
+                        [&](const ComparisonRow& row) {
+                            state_.ComparisonRows.push_back(row);
+                            Form3->AddRow(row);
+                        }};
+    RunTitleCheck(mode, opt, *SLV1, state_.FilmArchive, state_.MediaTitles, state_.MediaPixels, ui_, sink);
+}
+
+void TForm1::SBDBLISTClick()
+{
+    Form3->setGeometry(0, Form3->y(), width(), Form3->height());
+    Form3->exec();
+}
+
+void TForm1::SLV1DblClickOpen(int row, bool& handled)
+{
+    // Details only for a file the check examined, looked up by its exact
+    // name; a double click never opens the file itself.
+    handled = true;
+    if (!SBDBSTAT->isEnabled() || row < 0 || row >= SLV1->RowCount() || SLV1->StateImage(row) < 0)
+        return;
+    std::int32_t n = FindFilmByName(state_.FilmArchive, SLV1->Caption(row));
+    if (n != -1)
+        ShowFilmDetails(*this, n);
+}
+
+// ------------------------------------------------------------------ media
+
+void TForm1::ConnectMediaHandlers()
+{
+    connect(SLV1, &ShellList::SelectItem, this,
+            [this](int row, bool selected) { Guard([&] { SLV1SelectItem(row, selected); }); });
+    connect(PUMHDSELMEDIA, &QAction::triggered, this, [this] { Guard([&] { PUMHDSELMEDIAClick(); }); });
+    connect(PUMHDEXEC, &QAction::triggered, this, [this] { Guard([&] { PUMHDEXECClick(); }); });
+    connect(PUMHDSHOWLIST, &QAction::triggered, this, [this] { Guard([&] { PUMHDSHOWLISTClick(); }); });
+    connect(SBMAPDISK, &QToolButton::clicked, this, [this] { Guard([&] { SBMAPDISKClick(); }); });
+    connect(PREVIEW, &QToolButton::clicked, this, [this] { Guard([&] { PREVIEWClick(); }); });
+    connect(NAVPLAYER, &QToolButton::clicked, this, [this] { Guard([&] { NAVPLAYERClick(); }); });
+}
+
+void TForm1::SLV1SelectItem(int row, bool selected)
+{
+    SelectionInfo s = ComputeSelectionInfo(state_, *SLV1, SLV1->Caption(row), selected, ItalianFormat());
+    if (s.label4)
+        Label4->setText(PathToQ(*s.label4));
+    if (s.lbNumSel)
+        LBNUMSEL->setText(ToQ(*s.lbNumSel));
+    if (s.lbDimSel)
+        LBDIMSEL->setText(ToQ(*s.lbDimSel));
+    if (s.sbRenEnabled)
+        SBREN->setEnabled(*s.sbRenEnabled);
+    if (s.previewEnabled)
+        PREVIEW->setEnabled(*s.previewEnabled);
+    if (!s.error.empty())
+        ui_.ShowError(s.error);
+}
+
+void TForm1::PUMHDSELMEDIAClick()
+{
+    if (!FD1->Execute())
+        return;
+    state_.MediaPath = MediaPathFor(FD1->SelectedFolder());
+    PUMHDEXEC->setEnabled(true);
+    PUMHDSELMEDIA->setToolTip(PathToQ(state_.MediaPath));
+}
+
+void TForm1::PUMHDEXECClick()
+{
+    MediaScanOptions opt{CBDBRIS->isChecked(), [this](const std::string& p) { ShowWalkPath(p); }};
+    if (!StartMediaScan(state_, ui_, opt))
+        return;
+    Form5->ShowAfterScan();
+    FinishMediaScan(state_);
+    PUMHDTEST->setEnabled(true);
+    PUMHDSHOWLIST->setEnabled(true);
+}
+
+void TForm1::PUMHDSHOWLISTClick() { Form5->ShowList(); }
+
+void TForm1::SBMAPDISKClick() { RequestMediaScanStop(state_); }
+
+void TForm1::PREVIEWClick()
+{
+    std::string file = PreviewFile(*SLV1);
+    if (!file.empty())
+        PlayVideo(file);
+}
+
+void TForm1::NAVPLAYERClick()
+{
+    QString chosen = QFileDialog::getOpenFileName(this, QString(), PathToQ(ExtractFilePath(PLAYER->Path())));
+    if (chosen.isEmpty())
+        return;
+    PLAYER->SetPath(PathFromQ(chosen));
+    SBSAVE->setEnabled(true);
+}
+
+// ------------------------------------------------------------------ renaming
+
+void TForm1::SBRENClick() { Form2->Execute(*SLV1); }
+void TForm1::SBRENWIZClick() { Form6->Execute(*SLV1); }
+
+// ------------------------------------------------------------------ player
+
+void TForm1::PlayVideo(const std::string& first, const std::string& second)
+{
+    vt::PlayVideo(PLAYER->Path(), first, second, PlayerSpawner);
+}
+
 // ------------------------------------------------------------------ archive
 
 void TForm1::ConnectArchiveHandlers()
@@ -840,6 +988,7 @@ std::unique_ptr<TForm1> CreateForms(UiServices& ui, std::string programFolder)
     auto form1 = std::make_unique<TForm1>(ui, std::move(programFolder));
     TForm1* f = form1.get();
     f->AttachForms(new TForm2(f), new TForm3(f), new TForm4(f), new TForm5(f), new TForm6(f));
+    f->Form5->ShowFilmDetailsHook = [f](std::int32_t n) { ShowFilmDetails(*f, n); };
     return form1;
 }
 

@@ -23,6 +23,8 @@
 #include "app/ProgramState.h"
 #include "app/Settings.h"
 #include "app/WindowSize.h"
+#include "archive/TitleCheck.h"
+#include "media/PlayerLaunch.h"
 #include "platform/UiServices.h"
 #include "platform/qt/ShellBrowser.h"
 #include "platform/qt/Widgets.h"
@@ -81,6 +83,30 @@ public:
     void SpeedButton1Click();
     void creacartella1Click();
     void CreaCartellaconDatacorrente1Click();
+
+    // ---- title check and its windows
+    void SBDBSTATClick(CheckMode mode);
+    void SBDBLISTClick();
+    void SLV1DblClickOpen(int row, bool& handled);
+
+    // ---- selection info, media scan, player
+    void SLV1SelectItem(int row, bool selected);
+    void PUMHDSELMEDIAClick();
+    void PUMHDEXECClick();
+    void PUMHDSHOWLISTClick();
+    void SBMAPDISKClick();
+    void PREVIEWClick();
+    void NAVPLAYERClick();
+
+    // ---- renaming
+    void SBRENClick();
+    void SBRENWIZClick();
+
+    // ---- player
+    // The configured player on one file, or the side-by-side player on two.
+    void PlayVideo(const std::string& first, const std::string& second = {});
+    // Starts the players; empty: the real detached start. Tests record.
+    Spawner PlayerSpawner;
 
     // ---- film archive
     void LoadFilmArchive();
@@ -203,6 +229,8 @@ private:
     void ConnectSettingHandlers();
     void ConnectSelectionHandlers();
     void ConnectArchiveHandlers();
+    void ConnectTitleCheckHandlers();
+    void ConnectMediaHandlers();
     void ShowWalkPath(const std::string& path);
     void ApplyPlacement(WindowPlacement p);
     // Runs a handler inside the error guard.
@@ -216,6 +244,7 @@ private:
     ProgramState state_;
     QButtonGroup* copyOptionGroup_;
     QButtonGroup* copyModeGroup_;
+    bool titleCheckRunning_ = false;
 };
 
 // The program's windows in the order they are created: the main window

@@ -48,6 +48,15 @@ QMessageBox::Icon BoxIcon(MsgIcon icon)
     default: return QMessageBox::NoIcon;
     }
 }
+// Texts written for the Windows message box break lines with a lone CR,
+// which a Qt label shows as a blank.
+QString BoxText(const std::string& text)
+{
+    QString t = ToQ(text);
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return t;
+}
 } // namespace
 
 void QtUiServices::Message(MsgIcon icon, const std::string& text)
@@ -56,7 +65,7 @@ void QtUiServices::Message(MsgIcon icon, const std::string& text)
     bool busy = busyDepth_ > 0;
     if (busy)
         QApplication::setOverrideCursor(Qt::ArrowCursor);
-    QMessageBox box(BoxIcon(icon), TitleFor(icon), ToQ(text), QMessageBox::Ok, parent_.data());
+    QMessageBox box(BoxIcon(icon), TitleFor(icon), BoxText(text), QMessageBox::Ok, parent_.data());
     box.exec();
     if (busy)
         QApplication::restoreOverrideCursor();
@@ -67,7 +76,7 @@ bool QtUiServices::Confirm(MsgIcon icon, const std::string& text)
     bool busy = busyDepth_ > 0;
     if (busy)
         QApplication::setOverrideCursor(Qt::ArrowCursor);
-    QMessageBox box(icon == MsgIcon::None ? QMessageBox::Question : BoxIcon(icon), QStringLiteral("Conferma"), ToQ(text),
+    QMessageBox box(icon == MsgIcon::None ? QMessageBox::Question : BoxIcon(icon), QStringLiteral("Conferma"), BoxText(text),
                     QMessageBox::Yes | QMessageBox::No, parent_.data());
     box.setDefaultButton(QMessageBox::No);
     bool yes = box.exec() == QMessageBox::Yes;
