@@ -21,6 +21,9 @@
 #include "archive/TitleKey.h"
 #include "archive/VT_U_DETT_DB.h"
 #include "archive/VT_U_LISTDB.h"
+#include "copy/CopyJob.h"
+#include "copy/qt/QtCopyJobView.h"
+#include "copy/qt/QtFileCopier.h"
 #include "media/MediaScan.h"
 #include "media/SelectionInfo.h"
 #include "media/VT_U_LISTHD.h"
@@ -802,6 +805,7 @@ void TForm1::ConnectTitleCheckHandlers()
     connect(SBDBSTAT, &QToolButton::clicked, this, [this] { Guard([&] { SBDBSTATClick(CheckMode::Archive); }); });
     connect(PUMHDTEST, &QAction::triggered, this, [this] { Guard([&] { SBDBSTATClick(CheckMode::Media); }); });
     connect(SBDBLIST, &QToolButton::clicked, this, [this] { Guard([&] { SBDBLISTClick(); }); });
+    connect(SBCOPIA, &QToolButton::clicked, this, [this] { Guard([&] { SBCOPIAClick(); }); });
     connect(SBREN, &QToolButton::clicked, this, [this] { Guard([&] { SBRENClick(); }); });
     connect(SBRENWIZ, &QToolButton::clicked, this, [this] { Guard([&] { SBRENWIZClick(); }); });
     connect(SLV1, &ShellList::DblClickOpen, this,
@@ -923,6 +927,20 @@ void TForm1::NAVPLAYERClick()
         return;
     PLAYER->SetPath(PathFromQ(chosen));
     SBSAVE->setEnabled(true);
+}
+
+// ------------------------------------------------------------------ copy job
+
+void TForm1::SBCOPIAClick()
+{
+    QtCopyJobView view({LISTASORG, LDEST, PBTOT, TPASSATO, SBCOPIA});
+    QtFileCopier copier(this);
+    CopyJobOptions opt;
+    opt.skipExisting = RBSKIPFILE->isChecked();
+    opt.hideApi = CBHIDEAPI->isChecked();
+    opt.vocal = VOCAL->isChecked();
+    opt.programFolder = state_.ProgramFolder;
+    RunCopyJob(state_, opt, view, ui_, copier);
 }
 
 // ------------------------------------------------------------------ renaming

@@ -98,6 +98,9 @@ public:
     void PREVIEWClick();
     void NAVPLAYERClick();
 
+    // ---- copy job
+    void SBCOPIAClick();
+
     // ---- renaming
     void SBRENClick();
     void SBRENWIZClick();

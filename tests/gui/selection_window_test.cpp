@@ -101,3 +101,30 @@ TEST_F(SelectionWindowTest, DestinationsAndFolderCreation)
     f.CreaCartellaconDatacorrente1->trigger();
     EXPECT_EQ(ui.Messages(), std::vector<std::string>{"La directory esiste già"});
 }
+
+TEST_F(SelectionWindowTest, CopyJobCopiesTheListToEveryDestination)
+{
+    TForm1& f = *form;
+    fs::create_directories(dir + "/dest1");
+    fs::create_directories(dir + "/dest2");
+    f.SLV1->SetSelected(Row("Saga"), true);
+    f.SLV1->SetSelected(Row("Alien.avi"), true);
+    f.ADDNAMES->click();
+    for (const char* d : {"/dest1", "/dest2"}) {
+        f.SLV1->SetFolder(dir + d);
+        f.ADDDEST->click();
+    }
+    ASSERT_EQ(f.LDEST->topLevelItemCount(), 2);
+    f.CBHIDEAPI->setChecked(true);
+    f.VOCAL->setChecked(false);
+    f.SBCOPIA->click();
+    for (const char* d : {"/dest1", "/dest2"}) {
+        EXPECT_EQ(fs::file_size(dir + d + "/Alien.avi"), 2048u) << d;
+        EXPECT_EQ(fs::file_size(dir + d + "/Saga/uno.avi"), 1500u) << d;
+        EXPECT_EQ(fs::last_write_time(dir + d + "/Alien.avi"), fs::last_write_time(dir + "/films/Alien.avi"));
+    }
+    EXPECT_NE(f.LDEST->topLevelItem(1)->text(2), "???");
+    EXPECT_NE(f.TPASSATO->text(), "?:??:??");
+    EXPECT_TRUE(f.SBCOPIA->isEnabled());
+    EXPECT_TRUE(ui.Messages().empty());
+}
