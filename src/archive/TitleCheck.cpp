@@ -187,6 +187,8 @@ bool RunTitleCheck(CheckMode mode, const TitleCheckOptions& opt, ShellRows& rows
         }
         rows.SetStateImage(i, m.outcome);
         rows.SetSelected(i, m.outcome < 0);
+        if (sink.examined)
+            sink.examined(i, m);
         if (m.outcome != kOutcomeArchiveDiffers && m.outcome != kOutcomeMediaDiffers)
             continue;
         ui.ProcessEvents();

@@ -92,6 +92,8 @@ std::array<std::string, 4> ComparisonCaptions(CheckMode mode);
 struct ComparisonSink {
     std::function<void()> clear;
     std::function<void(const ComparisonRow&)> addRow;
+    // Optional: each examined row with what it matched.
+    std::function<void(int row, const MatchResult&)> examined = {};
 };
 
 // Runs the check over the rows of the shell list. Returns false, having
