@@ -6,25 +6,11 @@
 #include <sys/wait.h>
 
 #include "app/Version.h"
+#include "support/TestSupport.h"
+
+using vt::test::RunCli;
 
 namespace {
-struct Run {
-    int status;
-    std::string out;
-};
-// Runs the built vantaro-cli with the arguments; stderr is thrown away
-// unless asked for.
-Run RunCli(const std::string& args, bool withStderr = false)
-{
-    std::string cmd = std::string("'") + VT_CLI_PATH + "' " + args + (withStderr ? " 2>&1" : " 2>/dev/null");
-    FILE* p = popen(cmd.c_str(), "r");
-    std::string out;
-    std::array<char, 4096> buf;
-    while (std::size_t n = fread(buf.data(), 1, buf.size(), p))
-        out.append(buf.data(), n);
-    int st = pclose(p);
-    return {WIFEXITED(st) ? WEXITSTATUS(st) : -1, out};
-}
 } // namespace
 
 TEST(Cli, VersionHelpAndUnknownSubcommand)

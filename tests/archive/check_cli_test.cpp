@@ -7,21 +7,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace fs = std::filesystem;
+#include "support/TestSupport.h"
 
-namespace {
-std::pair<int, std::string> Cli(const std::string& args)
-{
-    std::string cmd = std::string("'") + VT_CLI_PATH + "' " + args + " 2>/dev/null";
-    FILE* p = popen(cmd.c_str(), "r");
-    std::string out;
-    std::array<char, 4096> buf;
-    while (std::size_t n = fread(buf.data(), 1, buf.size(), p))
-        out.append(buf.data(), n);
-    int st = pclose(p);
-    return {WIFEXITED(st) ? WEXITSTATUS(st) : -1, out};
-}
-} // namespace
+namespace fs = std::filesystem;
+using vt::test::RunCli;
+
 
 TEST(CheckCli, ArchiveCheckPrintsEachRowAndTheDetails)
 {
@@ -37,16 +27,16 @@ TEST(CheckCli, ArchiveCheckPrintsEachRowAndTheDetails)
     std::ofstream(dir + "/films/Altro.avi") << "x";
     std::ofstream(dir + "/films/Nuovo.avi") << "x";
 
-    auto r = Cli("check '" + dir + "/films' --archive '" + dir + "/arch' --no-date");
-    EXPECT_EQ(r.first, 0);
-    EXPECT_EQ(r.second, "skipped\t\tSub\n"
+    auto r = RunCli("check '" + dir + "/films' --archive '" + dir + "/arch' --no-date");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "skipped\t\tSub\n"
                         "differs\t2\tAltro.avi\n"
                         "same\t1\tFilm - CD1.avi\n"
                         "same\t\tFilm - CD2.avi\n"
                         "missing\t\tNuovo.avi\n");
-    r = Cli("check '" + dir + "/films' --archive '" + dir + "/arch' --no-date --details");
-    EXPECT_EQ(r.second.substr(0, r.second.find('\t', r.second.find('\t') + 1)), "1\tAltro.avi");
-    EXPECT_EQ(Cli("check '" + dir + "/films'").first, 2);
-    EXPECT_EQ(Cli("check '" + dir + "/films' --archive '" + dir + "/films'").first, 1);
+    r = RunCli("check '" + dir + "/films' --archive '" + dir + "/arch' --no-date --details");
+    EXPECT_EQ(r.out.substr(0, r.out.find('\t', r.out.find('\t') + 1)), "1\tAltro.avi");
+    EXPECT_EQ(RunCli("check '" + dir + "/films'").status, 2);
+    EXPECT_EQ(RunCli("check '" + dir + "/films' --archive '" + dir + "/films'").status, 1);
     fs::remove_all(dir);
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "support/TestSupport.h"
+
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
@@ -71,14 +73,7 @@ void WriteBytes(const std::string& path, const std::string& bytes)
 // Sets the last-write time to noon, local time, of the given day.
 void SetFileDay(const std::string& path, int year, int month, int day)
 {
-    std::tm tm{};
-    tm.tm_year = year - 1900;
-    tm.tm_mon = month - 1;
-    tm.tm_mday = day;
-    tm.tm_hour = 12;
-    tm.tm_isdst = -1;
-    timeval tv[2] = {{std::mktime(&tm), 0}, {std::mktime(&tm), 0}};
-    ASSERT_EQ(utimes(path.c_str(), tv), 0);
+    ASSERT_TRUE(vt::test::SetLocalDate(path, year, month, day));
 }
 
 } // namespace

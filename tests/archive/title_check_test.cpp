@@ -10,6 +10,7 @@
 #include "archive/TitleKey.h"
 #include "platform/Error.h"
 #include "platform/RecordingUi.h"
+#include "support/TestSupport.h"
 
 using namespace vt;
 namespace fs = std::filesystem;
@@ -34,14 +35,7 @@ protected:
         std::string p = dir + "/" + name;
         { std::ofstream(p, std::ios::binary); }
         fs::resize_file(p, static_cast<std::uintmax_t>(bytes));
-        std::tm tm{};
-        tm.tm_year = y - 1900;
-        tm.tm_mon = m - 1;
-        tm.tm_mday = d;
-        tm.tm_hour = 12;
-        tm.tm_isdst = -1;
-        struct timespec ts[2] = {{mktime(&tm), 0}, {mktime(&tm), 0}};
-        utimensat(AT_FDCWD, p.c_str(), ts, 0);
+        ASSERT_TRUE(test::SetLocalDate(p, y, m, d));
     }
     VectorRows Rows(std::initializer_list<const char*> names) const
     {

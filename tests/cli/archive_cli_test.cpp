@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "support/TestSupport.h"
+
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
@@ -54,14 +56,7 @@ protected:
         fs::path a = dir / fixture;
         fs::create_directory(a);
         fs::copy_file(fs::path(VT_TEST_DATA) / "archive" / fixture / "films.txt", a / "films.txt");
-        std::tm tm{};
-        tm.tm_year = y - 1900;
-        tm.tm_mon = m - 1;
-        tm.tm_mday = d;
-        tm.tm_hour = 12;
-        tm.tm_isdst = -1;
-        timeval tv[2] = {{std::mktime(&tm), 0}, {std::mktime(&tm), 0}};
-        utimes((a / "films.txt").c_str(), tv);
+        vt::test::SetLocalDate((a / "films.txt").string(), y, m, d);
         return a;
     }
 };

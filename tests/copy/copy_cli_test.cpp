@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "CopyTestUtil.h"
+#include "support/TestSupport.h"
 #include "copy/FileCopy.h"
 
 extern char** environ;
@@ -18,25 +19,9 @@ extern char** environ;
 namespace {
 
 using namespace vt::copytest;
-
-struct CliRun {
-    int status;
-    std::string out;
-};
-
-CliRun RunCli(const std::string& args)
-{
-    std::string cmd = std::string("'") + VT_CLI_PATH + "' " + args + " 2>/dev/null";
-    FILE* p = popen(cmd.c_str(), "r");
-    std::string out;
-    std::array<char, 4096> buf;
-    while (std::size_t n = fread(buf.data(), 1, buf.size(), p))
-        out.append(buf.data(), n);
-    int st = pclose(p);
-    return {WIFEXITED(st) ? WEXITSTATUS(st) : -1, out};
-}
-
-std::string Q(const std::string& s) { return "'" + s + "'"; }
+using vt::test::CliRun;
+using vt::test::Q;
+using vt::test::RunCli;
 
 // Starts vantaro-cli copy in the background, output thrown away.
 pid_t SpawnCopy(const std::vector<std::string>& args)

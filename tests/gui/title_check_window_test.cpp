@@ -12,6 +12,7 @@
 #include "archive/VT_U_LISTDB.h"
 #include "platform/RecordingUi.h"
 #include "platform/qt/QtUiServices.h"
+#include "support/TestSupport.h"
 
 using namespace vt;
 namespace fs = std::filesystem;
@@ -22,14 +23,7 @@ void FileOn(const std::string& p, std::int64_t bytes, int y, int m, int d)
 {
     { std::ofstream(p, std::ios::binary); }
     fs::resize_file(p, static_cast<std::uintmax_t>(bytes));
-    std::tm tm{};
-    tm.tm_year = y - 1900;
-    tm.tm_mon = m - 1;
-    tm.tm_mday = d;
-    tm.tm_hour = 12;
-    tm.tm_isdst = -1;
-    struct timespec ts[2] = {{mktime(&tm), 0}, {mktime(&tm), 0}};
-    utimensat(AT_FDCWD, p.c_str(), ts, 0);
+    test::SetLocalDate(p, y, m, d);
 }
 
 class TitleCheckWindowTest : public ::testing::Test {

@@ -1,4 +1,5 @@
 #pragma once
+#include "support/TestSupport.h"
 // Helpers of the media tests: the header fixtures of tests/data/media and
 // files with a given size and date in a temporary tree.
 #include <ctime>
@@ -29,20 +30,6 @@ inline void SizedFile(const std::string& path, long long bytes)
         throw std::runtime_error("truncate failed");
 }
 
-// Sets the last-write time to noon, local time, of the given day.
-inline void SetLocalDate(const std::string& path, int year, int month, int day)
-{
-    std::tm tm{};
-    tm.tm_year = year - 1900;
-    tm.tm_mon = month - 1;
-    tm.tm_mday = day;
-    tm.tm_hour = 12;
-    tm.tm_isdst = -1;
-    timespec ts[2];
-    ts[0].tv_sec = ts[1].tv_sec = std::mktime(&tm);
-    ts[0].tv_nsec = ts[1].tv_nsec = 0;
-    utimensat(AT_FDCWD, path.c_str(), ts, AT_SYMLINK_NOFOLLOW);
-}
 
 // Number of open descriptors of this process.
 inline int OpenDescriptors()

@@ -8,31 +8,6 @@
 using namespace vt;
 using namespace vt::test;
 
-namespace {
-
-struct CliRun {
-    int status = -1;
-    std::string out, err;
-};
-
-CliRun RunCli(const std::string& args, const std::string& errFile)
-{
-    CliRun r;
-    const std::string cmd = std::string("'") + VT_CLI_PATH + "' " + args + " 2>'" + errFile + "'";
-    FILE* p = popen(cmd.c_str(), "r");
-    char buf[4096];
-    std::size_t n;
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0)
-        r.out.append(buf, n);
-    const int st = pclose(p);
-    r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    r.err = ReadWholeFile(errFile);
-    return r;
-}
-
-std::string Q(const std::string& s) { return "'" + s + "'"; }
-
-} // namespace
 
 TEST(MediaCli, InfoPrintsTheStatusLabel)
 {

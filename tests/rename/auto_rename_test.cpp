@@ -8,6 +8,7 @@
 
 #include "../selection/TempTree.h"
 #include "rename/AutoRename.h"
+#include "support/TestSupport.h"
 
 using namespace vt;
 
@@ -321,21 +322,9 @@ TEST(AutoRename, FailureMessageText)
 }
 
 namespace {
-struct CliRun {
-    int status;
-    std::string out;
-};
-CliRun RunCli(const std::string& args)
-{
-    std::string cmd = std::string("'") + VT_CLI_PATH + "' " + args + " 2>&1";
-    FILE* p = popen(cmd.c_str(), "r");
-    std::string out;
-    std::array<char, 4096> buf;
-    while (std::size_t n = fread(buf.data(), 1, buf.size(), p))
-        out.append(buf.data(), n);
-    int st = pclose(p);
-    return {WIFEXITED(st) ? WEXITSTATUS(st) : -1, out};
-}
+// The plan's messages go to stderr: they are read with the output.
+using vt::test::CliRun;
+CliRun RunCli(const std::string& args) { return vt::test::RunCli(args, true); }
 } // namespace
 
 TEST(AutoRename, RenamePlanCommand)

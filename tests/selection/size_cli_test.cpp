@@ -8,33 +8,13 @@
 #include "platform/RecordingUi.h"
 #include "selection/CopyList.h"
 #include "TempTree.h"
+#include "support/TestSupport.h"
 
 using namespace vt;
 using vt::test::TempTree;
+using vt::test::CliRun;
+using vt::test::RunCli;
 
-namespace {
-
-struct CliRun {
-    int status = -1;
-    std::string out, err;
-};
-
-CliRun RunCli(const std::string& args, const std::string& errFile)
-{
-    CliRun r;
-    std::string cmd = std::string("'") + VT_CLI_PATH + "' " + args + " 2>'" + errFile + "'";
-    FILE* p = popen(cmd.c_str(), "r");
-    char buf[4096];
-    std::size_t n;
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0)
-        r.out.append(buf, n);
-    int st = pclose(p);
-    r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    r.err = ReadWholeFile(errFile);
-    return r;
-}
-
-} // namespace
 
 TEST(SizeCli, PrintsWhatTheCopyListStores)
 {
