@@ -72,7 +72,7 @@ int RunCheck(const std::vector<std::string>& args)
     std::vector<ComparisonRow> found;
     // The matched record number or media position of each examined row.
     std::vector<std::string> matched(static_cast<std::size_t>(rows.RowCount()));
-    MediaConsoleUi ui(state);
+    ConsoleUi ui;
     ComparisonSink sink{[&] { found.clear(); }, [&](const ComparisonRow& r) { found.push_back(r); },
                         [&](int row, const MatchResult& m) {
                             if (m.outcome != kOutcomeNotFound)

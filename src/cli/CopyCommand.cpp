@@ -36,20 +36,12 @@ void ClearProgressLine()
 // the window.
 class InterruptibleUi : public ConsoleUi {
 public:
-    explicit InterruptibleUi(ProgramState& state) : state_(state) {}
-    void ProcessEvents() override
-    {
-        if (Interrupted())
-            state_.StopRequested = true;
-    }
+    explicit InterruptibleUi(ProgramState& state) { StopOnInterrupt(state.StopRequested); }
     void Message(MsgIcon icon, const std::string& text) override
     {
         ClearProgressLine();
         ConsoleUi::Message(icon, text);
     }
-
-private:
-    ProgramState& state_;
 };
 
 // The progress line on a terminal, a few times a second; Ctrl-C cancels

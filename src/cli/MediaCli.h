@@ -14,20 +14,6 @@
 
 namespace vt::cli {
 
-// The walk stops between folders when StopRequested is set; in the window
-// a click on SBMAPDISK sets it during an event turn, here Ctrl-C does.
-class MediaConsoleUi : public ConsoleUi {
-public:
-    explicit MediaConsoleUi(ProgramState& state) : state_(state) {}
-    void ProcessEvents() override
-    {
-        if (Interrupted())
-            state_.StopRequested = true;
-    }
-
-private:
-    ProgramState& state_;
-};
 
 struct MediaArgs {
     std::string medium;
@@ -100,7 +86,8 @@ inline int RunMediaScan(const MediaArgs& a, ProgramState& state, bool& stopped)
         return Failure("cartella non trovata: " + a.medium);
     state.MediaPath = MediaPathFor(NormalizeFolderPath(a.medium));
     ConsoleUi::CatchInterrupt();
-    MediaConsoleUi ui(state);
+    ConsoleUi ui;
+    ui.StopOnInterrupt(state.StopRequested);
     stopped = !ScanMedium(state, state.MediaPath, ui, {a.resolution, {}});
     if (ConsoleUi::Interrupted())
         return kExitInterrupted;

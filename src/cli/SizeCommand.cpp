@@ -15,20 +15,6 @@ namespace vt::cli {
 
 namespace {
 
-// The walk stops between folders when StopRequested is set; in the window a
-// click sets it during an event turn, here Ctrl-C does.
-class InterruptibleUi : public ConsoleUi {
-public:
-    explicit InterruptibleUi(ProgramState& state) : state_(state) {}
-    void ProcessEvents() override
-    {
-        if (Interrupted())
-            state_.StopRequested = true;
-    }
-
-private:
-    ProgramState& state_;
-};
 
 std::string NotFoundText(const std::string& path)
 {
@@ -56,7 +42,8 @@ int RunSize(const std::vector<std::string>& args)
 
     ConsoleUi::CatchInterrupt();
     ProgramState state;
-    InterruptibleUi ui(state);
+    ConsoleUi ui;
+    ui.StopOnInterrupt(state.StopRequested);
     int status = kExitOk;
     for (const auto& path : paths) {
         MeasuredEntry m = MeasureEntry(state, path, ui);

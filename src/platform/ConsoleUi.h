@@ -1,7 +1,7 @@
 #pragma once
 // UiServices of the command-line companion: messages on stderr, a BEL for a
 // beep when stderr is a terminal, questions answered by --yes (else No), no
-// sound. ProcessEvents checks for Ctrl-C so that long walks end with 130.
+// sound.
 #include <atomic>
 
 #include "platform/UiServices.h"
@@ -16,7 +16,15 @@ public:
     void Message(MsgIcon icon, const std::string& text) override;
     bool Confirm(MsgIcon icon, const std::string& text) override;
     void SetBusy(bool) override {}
-    void ProcessEvents() override {}
+    // A walk's event turn: after Ctrl-C it raises the flag given to
+    // StopOnInterrupt (the StopRequested of the state), so the walk stops
+    // between folders as it does on a click in the window.
+    void ProcessEvents() override
+    {
+        if (stopFlag_ && Interrupted())
+            *stopFlag_ = true;
+    }
+    void StopOnInterrupt(bool& flag) { stopFlag_ = &flag; }
     void PlaySound(const std::string&) override {}
 
     // Installs a SIGINT handler that only raises Interrupted().
@@ -25,6 +33,7 @@ public:
 
 private:
     bool assumeYes_;
+    bool* stopFlag_ = nullptr;
 };
 
 } // namespace vt
