@@ -1,5 +1,7 @@
 #include "media/MediaScan.h"
 
+#include "platform/FolderWalk.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <dirent.h>
@@ -45,21 +47,12 @@ public:
     {
     }
 
-    bool Walk(const std::string& path, bool isTop)
+    bool Walk(const std::string& path)
     {
-        if (options_.showPath)
-            options_.showPath(path);
-        std::vector<std::string> subfolders;
-        ReadFolder(path, isTop, subfolders);
-
-        ui_.ProcessEvents();
-        if (state_.StopRequested)
-            return false;
-
-        for (const auto& name : subfolders)
-            if (!Walk(path + name + PathDelim, false))
-                return false;
-        return true;
+        FolderWalkSteps steps{options_.showPath, [this](const std::string& p, bool isTop, std::vector<std::string>& sub) {
+                                  ReadFolder(p, isTop, sub);
+                              }};
+        return WalkFolders(path, ui_, state_.StopRequested, steps);
     }
 
 private:
@@ -74,33 +67,13 @@ private:
     // tree is not limited by the number of open files.
     void ReadFolder(const std::string& path, bool isTop, std::vector<std::string>& subfolders)
     {
-        int flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
-        std::string openPath = path;
-        if (!isTop) {
-            // O_NOFOLLOW acts on the last component only without the
-            // trailing "/"; a folder replaced by a link meanwhile is not
-            // followed.
-            openPath.pop_back();
-            flags |= O_NOFOLLOW;
-        }
-        const int dfd = open(openPath.c_str(), flags);
-        if (dfd < 0)
-            return;
-        DIR* dir = fdopendir(dfd);
-        if (!dir) {
-            close(dfd);
-            return;
-        }
         std::vector<Found> titles;
-        while (dirent* de = readdir(dir)) {
-            const char* n = de->d_name;
-            if (n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0)))
-                continue;
+        ForEachFolderEntry(path, isTop, [&](int dfd, const char* n, unsigned char type) {
             const bool hidden = n[0] == '.';
             const std::size_t len = std::char_traits<char>::length(n);
             const bool title = HasAviName(n, len);
-            bool isDir = de->d_type == DT_DIR;
-            if (de->d_type == DT_UNKNOWN && !hidden && !title) {
+            bool isDir = type == DT_DIR;
+            if (type == DT_UNKNOWN && !hidden && !title) {
                 struct stat st {};
                 isDir = fstatat(dfd, n, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode);
             }
@@ -109,8 +82,8 @@ private:
                 // broken link as itself; a folder has no size.
                 struct stat st {};
                 if (fstatat(dfd, n, &st, 0) != 0 && fstatat(dfd, n, &st, AT_SYMLINK_NOFOLLOW) != 0)
-                    continue;
-                if (de->d_type == DT_UNKNOWN) {
+                    return;
+                if (type == DT_UNKNOWN) {
                     struct stat own {};
                     isDir = fstatat(dfd, n, &own, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(own.st_mode);
                 }
@@ -119,8 +92,7 @@ private:
             }
             if (isDir && !hidden)
                 subfolders.emplace_back(n, len);
-        }
-        closedir(dir);
+        });
 
         std::sort(titles.begin(), titles.end(), [](const Found& a, const Found& b) { return NameLess(a.name, b.name); });
         std::sort(subfolders.begin(), subfolders.end(), NameLess);
@@ -157,7 +129,7 @@ std::string MediaSizeText(std::int64_t bytes, const FormatSettings& fs)
 bool ScanFolder(ProgramState& state, const std::string& path, UiServices& ui, const MediaScanOptions& options)
 {
     MediaWalker walker(state, ui, options);
-    return walker.Walk(path, true);
+    return walker.Walk(path);
 }
 
 bool ScanMedium(ProgramState& state, const std::string& path, UiServices& ui, const MediaScanOptions& options)

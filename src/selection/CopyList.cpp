@@ -1,5 +1,7 @@
 #include "selection/CopyList.h"
 
+#include "platform/FolderWalk.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <dirent.h>
@@ -39,61 +41,31 @@ public:
     // `path` ends in "/". The folder the user picked may be reached through
     // a link (the shell list shows a link to a folder as a folder); below
     // it, links to folders are never entered.
-    bool Walk(const std::string& path, bool isTop)
+    bool Walk(const std::string& path)
     {
-        if (show_)
-            show_(path);
-        std::vector<std::string> subfolders;
-        ReadFolder(path, isTop, subfolders);
-
-        ui_.ProcessEvents();
-        if (state_.StopRequested)
-            return false;
-
-        for (const auto& name : subfolders)
-            if (!Walk(path + name + PathDelim, false))
-                return false;
-        return true;
+        FolderWalkSteps steps{show_, [this](const std::string& p, bool isTop, std::vector<std::string>& sub) {
+                                  ReadFolder(p, isTop, sub);
+                              }};
+        return WalkFolders(path, ui_, state_.StopRequested, steps);
     }
 
     std::int64_t bytes = 0;
 
 private:
     // Adds the bytes of the files of one folder and collects the subfolders
-    // to enter. Only one folder is open at a time, so the depth of a tree is
-    // not limited by the number of open files. A folder that cannot be
-    // opened adds nothing.
+    // to enter. A folder that cannot be opened adds nothing.
     void ReadFolder(const std::string& path, bool isTop, std::vector<std::string>& subfolders)
     {
-        int flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
-        std::string openPath = path;
-        if (!isTop) {
-            // O_NOFOLLOW acts on the last component only when there is no
-            // trailing "/", which would make the kernel follow a link.
-            openPath.pop_back();
-            flags |= O_NOFOLLOW;
-        }
-        int dfd = open(openPath.c_str(), flags);
-        if (dfd < 0)
-            return;
-        DIR* dir = fdopendir(dfd);
-        if (!dir) {
-            close(dfd);
-            return;
-        }
-        while (dirent* de = readdir(dir)) {
-            const char* n = de->d_name;
-            if (n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0)))
-                continue;
+        ForEachFolderEntry(path, isTop, [&](int dfd, const char* n, unsigned char type) {
             const bool hidden = n[0] == '.';
-            if (de->d_type == DT_DIR) {
+            if (type == DT_DIR) {
                 if (!hidden)
                     subfolders.emplace_back(n);
-                continue;
+                return;
             }
             struct stat st {};
             if (fstatat(dfd, n, &st, AT_SYMLINK_NOFOLLOW) != 0)
-                continue;
+                return;
             if (S_ISDIR(st.st_mode)) {
                 if (!hidden)
                     subfolders.emplace_back(n);
@@ -106,8 +78,7 @@ private:
                 if (fstatat(dfd, n, &target, 0) == 0 && S_ISREG(target.st_mode))
                     bytes += static_cast<std::int64_t>(target.st_size);
             }
-        }
-        closedir(dir);
+        });
         std::sort(subfolders.begin(), subfolders.end(),
                   [](const std::string& a, const std::string& b) { return CompareNamesCaseBlind(a, b) < 0; });
     }
@@ -177,7 +148,7 @@ bool GetFolderSize(ProgramState& state, const std::string& path, UiServices& ui,
     BusyCursor busy(ui);
     IdlePathOnExit idle(showPath);
     FolderWalker walker(state, ui, showPath);
-    bool done = walker.Walk(FolderPathOf(path), true);
+    bool done = walker.Walk(FolderPathOf(path));
     state.FolderBytes = walker.bytes;
     return done;
 }
