@@ -174,30 +174,24 @@ void TForm3::SBSORGPLAYClick()
         form1_->PlayVideo(SourcePath(row));
 }
 
-void TForm3::SBHDPLAYClick()
-{
-    QTreeWidgetItem* row = CurrentRow();
-    if (!row)
-        return;
-    std::string media = MediaFilePath(row);
-    if (media.empty()) {
-        form1_->ui().Beep();
-        return;
-    }
-    form1_->PlayVideo(media);
-}
+void TForm3::SBHDPLAYClick() { PlayMedia(false); }
 
-void TForm3::SBPLAYDBLClick()
+void TForm3::SBPLAYDBLClick() { PlayMedia(true); }
+
+void TForm3::PlayMedia(bool withSource)
 {
     QTreeWidgetItem* row = CurrentRow();
     if (!row)
         return;
     std::string media = MediaFilePath(row);
     if (media.empty()) {
-        form1_->ui().Beep();
+        form1_->ui().Beep(); // the media list has changed since the check
         return;
     }
-    form1_->PlayVideo(SourcePath(row), media);
+    if (withSource)
+        form1_->PlayVideo(SourcePath(row), media);
+    else
+        form1_->PlayVideo(media);
 }
 
 void TForm3::SBADDSELOSELClick()

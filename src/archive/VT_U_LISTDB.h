@@ -46,6 +46,8 @@ private:
     // changed and the position is gone.
     const TMediaTitle* MediaTitleOf(const QTreeWidgetItem* row) const;
     std::string MediaFilePath(const QTreeWidgetItem* row) const;
+    // The matched media file alone, or side by side with the source.
+    void PlayMedia(bool withSource);
 
     TForm1* form1_;
     QList<QIcon> images_;

@@ -35,6 +35,13 @@ int UsageError(const std::string& subcommand, const std::string& message);
 // Prints the message on stderr; 1.
 int Failure(const std::string& message);
 
+// Takes the arguments of a subcommand that wants only paths: "--" ends the
+// options, any other option is a usage error. Returns -1 when all is well,
+// else the exit status of the usage error (also when no path is given,
+// with `missingText`).
+int ParsePathArgs(const std::string& subcommand, const std::vector<std::string>& args,
+                  const std::string& missingText, std::vector<std::string>& paths);
+
 // Writes a line of TAB-separated fields to stdout, the bytes as they are.
 void PrintRecord(const std::vector<std::string>& fields);
 

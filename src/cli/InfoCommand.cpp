@@ -15,18 +15,8 @@ namespace {
 int RunInfo(const std::vector<std::string>& args)
 {
     std::vector<std::string> files;
-    bool optionsEnd = false;
-    for (const auto& a : args) {
-        if (!optionsEnd && a == "--") {
-            optionsEnd = true;
-            continue;
-        }
-        if (!optionsEnd && a.size() > 1 && a[0] == '-')
-            return UsageError("info", "opzione sconosciuta: " + a);
-        files.push_back(a);
-    }
-    if (files.empty())
-        return UsageError("info", "manca il file");
+    if (int rc = ParsePathArgs("info", args, "manca il file", files); rc >= 0)
+        return rc;
 
     ProgramState state;
     int status = kExitOk;

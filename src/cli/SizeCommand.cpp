@@ -27,18 +27,8 @@ std::string NotFoundText(const std::string& path)
 int RunSize(const std::vector<std::string>& args)
 {
     std::vector<std::string> paths;
-    bool optionsEnd = false;
-    for (const auto& a : args) {
-        if (!optionsEnd && a == "--") {
-            optionsEnd = true;
-            continue;
-        }
-        if (!optionsEnd && a.size() > 1 && a[0] == '-')
-            return UsageError("size", "opzione sconosciuta: " + a);
-        paths.push_back(a);
-    }
-    if (paths.empty())
-        return UsageError("size", "manca il percorso");
+    if (int rc = ParsePathArgs("size", args, "manca il percorso", paths); rc >= 0)
+        return rc;
 
     ConsoleUi::CatchInterrupt();
     ProgramState state;

@@ -47,6 +47,24 @@ int Failure(const std::string& message)
     return kExitFailed;
 }
 
+int ParsePathArgs(const std::string& subcommand, const std::vector<std::string>& args,
+                  const std::string& missingText, std::vector<std::string>& paths)
+{
+    bool optionsEnd = false;
+    for (const auto& a : args) {
+        if (!optionsEnd && a == "--") {
+            optionsEnd = true;
+            continue;
+        }
+        if (!optionsEnd && a.size() > 1 && a[0] == '-')
+            return UsageError(subcommand, "opzione sconosciuta: " + a);
+        paths.push_back(a);
+    }
+    if (paths.empty())
+        return UsageError(subcommand, missingText);
+    return -1;
+}
+
 void PrintRecord(const std::vector<std::string>& fields)
 {
     std::string line;
