@@ -8,21 +8,13 @@
 #include "platform/RecordingUi.h"
 #include "selection/CopyList.h"
 #include "TempTree.h"
+#include "support/HookUi.h"
 
 using namespace vt;
+using vt::test::HookUi;
 using vt::test::TempTree;
 
 namespace {
-
-struct HookUi : RecordingUi {
-    std::function<void()> onEvents;
-    void ProcessEvents() override
-    {
-        RecordingUi::ProcessEvents();
-        if (onEvents)
-            onEvents();
-    }
-};
 
 std::vector<std::string> Names(const ProgramState& st)
 {

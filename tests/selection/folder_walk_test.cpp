@@ -9,23 +9,14 @@
 #include "platform/RecordingUi.h"
 #include "selection/CopyList.h"
 #include "TempTree.h"
+#include "support/HookUi.h"
 
 using namespace vt;
+using vt::test::HookUi;
 using vt::test::TempTree;
 
 namespace {
 
-// RecordingUi with a hook run at each event turn, to act as the user does
-// while a walk runs.
-struct HookUi : RecordingUi {
-    std::function<void()> onEvents;
-    void ProcessEvents() override
-    {
-        RecordingUi::ProcessEvents();
-        if (onEvents)
-            onEvents();
-    }
-};
 
 struct WalkOutcome {
     std::int64_t bytes = 0;
